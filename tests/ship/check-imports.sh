@@ -13,7 +13,7 @@ for bin in "$@"; do
   [ -f "$bin" ] || { echo "missing: $bin"; status=1; continue; }
   dump=$("$objdump" -p "$bin") || { echo "unreadable: $bin"; status=1; continue; }
   dlls=$(sed -n 's/^\s*DLL Name: //p' <<<"$dump")
-  funcs=$(awk '/^\s*DLL Name:/ {in_dll=1; next} in_dll && NF>=3 && $1 ~ /^[0-9a-f]+$/ {print $3}' <<<"$dump")
+  funcs=$(awk '/^[ \t]*DLL Name:/ {in_dll=1; next} in_dll && NF>=3 && $1 ~ /^[0-9a-f]+$/ {print $3}' <<<"$dump")
   echo "$(basename "$bin"): $(tr '\n' ' ' <<<"$dlls")"
   while read -r dll; do
     [ -z "$dll" ] && continue
