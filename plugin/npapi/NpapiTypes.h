@@ -199,7 +199,7 @@ struct NPNetscapeFuncs {
 static_assert(sizeof(NPNetscapeFuncs) == 4 + 55 * sizeof(void*) + (sizeof(void*) == 8 ? 4 : 0),
               "NPNetscapeFuncs: size, version and 55 entries");
 static_assert(sizeof(void*) != 4 || sizeof(NPNetscapeFuncs) == 224, "NPNetscapeFuncs is 224 bytes on Win32");
-static_assert(sizeof(NPVariant) == 16, "NPVariant is 16 bytes");
+static_assert(sizeof(void*) != 4 || sizeof(NPVariant) == 16, "NPVariant is 16 bytes on Win32");
 static_assert(sizeof(void*) != 4 || sizeof(NPPluginFuncs) == 4 + 20 * 4, "NPPluginFuncs layout on Win32");
 
 typedef NPError(__stdcall* NP_GetEntryPointsFunc)(NPPluginFuncs* pluginFuncs);
