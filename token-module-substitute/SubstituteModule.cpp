@@ -29,6 +29,7 @@ struct Scenario {
 
 const char kDefaultScenario[] = "tokens=4b42323032362d303030312020202020/32768/65536";
 const CK_SLOT_ID kFirstSlot = 11;
+const size_t kRecordLimit = 64 * 1024;
 
 bool g_initialized = false;
 std::string g_record;
@@ -93,6 +94,9 @@ CK_RV Record(const char* call, CK_RV rv, const std::string& detail = std::string
     if (!detail.empty())
         g_record += " " + detail;
     g_record += "\n";
+    // A long run keeps only its recent calls, so that the record itself does not grow without end.
+    if (g_record.size() > kRecordLimit)
+        g_record.erase(0, g_record.find('\n', g_record.size() - kRecordLimit / 2) + 1);
     return rv;
 }
 
