@@ -100,7 +100,8 @@ BOOL CInStream::ReadWideChars(CString& str, int chars)
         str.Empty();
         return TRUE;
     }
-    int units = Bounded(chars, (GetRemaining() + 1) / 2);
+    int remaining = GetRemaining();
+    int units = Bounded(chars, remaining / 2 + (remaining & 1));
     std::vector<wchar_t> text(units + 1, L'\0');
     int got = units > 0 ? Read(text.data(), 2 * units) : -1;
     str = text.data();
