@@ -5,7 +5,8 @@
 set -u
 objdump=$1
 shift
-system_dlls='^(kernel32|user32|gdi32|advapi32|shell32|ole32|oleaut32|comctl32|comdlg32|shlwapi|version|msvcrt|ws2_32|winmm|setupapi|crypt32)\.dll$'
+# System DLLs, and the control's companion library that ships beside it.
+system_dlls='^(dovek14|kernel32|user32|gdi32|advapi32|shell32|ole32|oleaut32|comctl32|comdlg32|shlwapi|version|msvcrt|ws2_32|winmm|setupapi|crypt32)\.dll$'
 vista_only='^(GetTickCount64|InitializeSRWLock|AcquireSRWLock.*|ReleaseSRWLock.*|TryAcquireSRWLock.*|InitializeConditionVariable|SleepConditionVariable.*|WakeConditionVariable|WakeAllConditionVariable|Fls(Alloc|Free|GetValue|SetValue)|InitOnce.*|CreateSymbolicLink.*|GetFinalPathNameByHandle.*|InitializeCriticalSectionEx|CompareStringEx|LCMapStringEx|GetLocaleInfoEx|CreateEventEx.*|CreateMutexEx.*|CreateSemaphoreEx.*|SetFileInformationByHandle|GetFileInformationByHandleEx|QueryFullProcessImageName.*|GetErrorMode|RegGetValue[AW]|RegDeleteTree[AW]|GetSystemTimePreciseAsFileTime|K32.*)$'
 status=0
 [ $# -gt 0 ] || { echo "no binaries given"; exit 1; }
