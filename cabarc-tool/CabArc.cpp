@@ -9,8 +9,6 @@
 
 #include <cstdio>
 #include <cwchar>
-#include <fstream>
-#include <iterator>
 #include <map>
 
 namespace {
@@ -74,12 +72,24 @@ bool WriteFileAt(const std::wstring& path, const uint8_t* data, uint32_t size, c
     return ok;
 }
 
+bool ReadWhole(const std::wstring& path, std::vector<uint8_t>& bytes)
+{
+    FILE* in = _wfopen(path.c_str(), L"rb");
+    if (!in)
+        return false;
+    uint8_t block[1 << 16];
+    for (size_t n; (n = std::fread(block, 1, sizeof block, in)) > 0;)
+        bytes.insert(bytes.end(), block, block + n);
+    bool ok = !std::ferror(in);
+    std::fclose(in);
+    return ok;
+}
+
 int Extract(const std::wstring& cabinetPath, std::wstring destination)
 {
-    std::ifstream in(cabinetPath.c_str(), std::ios::binary);
-    if (!in)
-        return Fail(cabinetPath, "cannot open the cabinet");
-    std::vector<uint8_t> image((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<uint8_t> image;
+    if (!ReadWhole(cabinetPath, image))
+        return Fail(cabinetPath, "cannot read the cabinet");
     cab::Cabinet cabinet;
     std::string error;
     if (!cabinet.Open(image, error))

@@ -8,7 +8,7 @@ packages=(
   gcc-mingw-w64-i686-posix g++-mingw-w64-i686-posix
   gcc-mingw-w64-i686-win32 g++-mingw-w64-i686-win32
   gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix
-  libz-mingw-w64-dev binutils-source cmake ninja-build googletest
+  libz-mingw-w64-dev binutils-source cmake ninja-build g++ googletest
   x11-apps imagemagick fonts-wqy-zenhei
   gcab cabextract xz-utils zip unzip p7zip-full python3
 )
