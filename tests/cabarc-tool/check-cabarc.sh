@@ -4,14 +4,7 @@
 # ever written outside the destination folder.
 #   check-cabarc.sh MUTATIONS RUNNER... CABARC_EXE
 set -u
-mutations=$1
-shift
-run=("$@")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+source "$(dirname "$0")/../support/peer-check.sh"
 
 mkdir src
 python3 - <<'PY'
@@ -114,5 +107,4 @@ open('x.cab','wb').write(d)"
   rm -rf box
 done
 
-echo "cabarc checks done: $failures failed"
-[ $failures -eq 0 ]
+finish cabarc

@@ -4,14 +4,7 @@
 # with exit code 1, a message, and no output file.
 #   check-lzma.sh MUTATIONS RUNNER... LZMA_EXE
 set -u
-mutations=$1
-shift
-run=("$@")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+source "$(dirname "$0")/../support/peer-check.sh"
 
 decode() { rm -f out; "${run[@]}" d "$1" out >/dev/null 2>err; }
 
@@ -74,5 +67,4 @@ open('x.lzma','wb').write(d)"
   rm -f out
 done
 
-echo "lzma checks done: $failures failed"
-[ $failures -eq 0 ]
+finish lzma

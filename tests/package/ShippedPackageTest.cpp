@@ -7,20 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-#include <string>
-
-namespace {
-
-std::string FileBytes(const char* path)
-{
-    std::ifstream in(path, std::ios::binary);
-    EXPECT_TRUE(in.good()) << path;
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-} // namespace
+#include "TestFiles.h"
 
 TEST(ShippedPackage, SixEntriesInOrderBehindTheShippedVersionField)
 {

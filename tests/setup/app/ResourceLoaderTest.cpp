@@ -8,17 +8,13 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-#include <string>
+#include "TestFiles.h"
 
 namespace {
 
 std::string FixtureFile(const char* name)
 {
-    std::ifstream in(std::string(KIT_FIXTURE_DIR) + "/" + name, std::ios::binary);
-    EXPECT_TRUE(in.good()) << name;
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return FileBytes(std::string(KIT_FIXTURE_DIR) + "/" + name);
 }
 
 } // namespace
